@@ -1,0 +1,383 @@
+#include "form1.h"
+
+#include "app/modul1.h"
+#include "app/numbertext.h"
+#include "app/platform.h"
+#include "exercise/answercheck.h"
+#include "exercise/answerentry.h"
+#include "exercise/task.h"
+#include "flatbutton.h"
+#include "label.h"
+#include "look.h"
+#include "picture.h"
+#include "shape.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+
+#include <cmath>
+
+namespace {
+
+struct ToolbarPlace {
+    const char *picture;
+    int left;
+    const char *image;
+    const char *label;
+    const char *caption;
+    int labelLeft;
+    int labelWidth;
+};
+
+// Left to right, as the toolbar shows them.
+constexpr std::array<ToolbarPlace, 9> Toolbar{{
+    {"Bild1", 240, "cross", "Bezeichnung10", "Ende", 120, 735},
+    {"Bild3", 1080, "face-smile", "Bezeichnung4", "0", 1080, 495},
+    {"Bild2", 1920, "face-straight", "Bezeichnung3", "0", 1920, 495},
+    {"Bild7", 2760, "question", "Bezeichnung14", "Hilfe", 2640, 735},
+    {"Bild6", 3600, "list-tick", "Bezeichnung12", "Check", 3480, 735},
+    {"Bild9", 4440, "boy", "Bezeichnung7", "Name", 4320, 735},
+    {"Bild4", 5280, "hand-cards", "Bezeichnung11", "Memo", 5160, 735},
+    {"Bild8", 6120, "keyboard", "Bezeichnung15", "Tasten", 6000, 735},
+    {"Bild5", 6960, "letter-i", "Bezeichnung16", "Info", 6960, 495},
+}};
+
+constexpr int ParkedLeft = 8400;
+constexpr int ShownListLeft = 3600;
+
+Label *makeLabel(QWidget *parent, const char *name, QRect geometry, const QString &text)
+{
+    auto *label = new Label(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setText(text);
+    return label;
+}
+
+Shape *makeBand(QWidget *parent, const char *name, int top)
+{
+    auto *band = new Shape(parent);
+    band->setObjectName(QLatin1String(name));
+    band->setGeometry(Look::twips(0, top, 7695, 975));
+    band->setFill(Look::Cyan);
+    band->setOutlineWidth(2);
+    return band;
+}
+
+} // namespace
+
+Form1::Form1(Modul1 &state, Platform &platform, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_state(state)
+    , m_platform(platform)
+{
+    setObjectName(QStringLiteral("Form1"));
+    Look::setUpWindow(this, QStringLiteral("Rovuva Raruredude: Freund und Gast"), 7725, 3750);
+    buildControls();
+    // Key preview: the window sees every key before the control that has the focus.
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
+}
+
+void Form1::buildControls()
+{
+    // Created bottom to top: shapes, then labels, then pictures, buttons and the list.
+    makeBand(this, "Figur1", 0);
+    makeBand(this, "Figur2", 2760);
+
+    std::array<Label *, 9> captions{};
+    for (std::size_t i = 0; i < Toolbar.size(); ++i) {
+        const ToolbarPlace &place = Toolbar[i];
+        Label *caption = makeLabel(this, place.label, Look::twips(place.labelLeft, 600, place.labelWidth, 255),
+                                   QLatin1String(place.caption));
+        caption->setBackColor(Look::Cyan);
+        caption->setAlignment(Qt::AlignHCenter);
+        captions[i] = caption;
+    }
+    Bezeichnung4 = captions[1];
+    Bezeichnung3 = captions[2];
+
+    const QFont large = Look::sansSerif(24, true);
+    Bezeichnung1 = makeLabel(this, "Bezeichnung1", Look::twips(240, 1560, 2295, 615), QString());
+    Bezeichnung1->setFont(large);
+    Bezeichnung1->setForeColor(Look::DarkBlue);
+    Bezeichnung1->setAlignment(Qt::AlignRight);
+    Bezeichnung2 = makeLabel(this, "Bezeichnung2", Look::twips(2640, 1560, 4815, 615), QString());
+    Bezeichnung2->setFont(large);
+    Bezeichnung2->setForeColor(Qt::black);
+    setBackgrounds(Look::PaleCyan);
+
+    Bezeichnung5 = makeLabel(this, "Bezeichnung5", Look::twips(ParkedLeft, 3720, 2295, 255), QStringLiteral("Bezeichnung5"));
+    Bezeichnung6 = makeLabel(this, "Bezeichnung6", Look::twips(ParkedLeft, 4080, 2295, 255), QStringLiteral("Bezeichnung6"));
+    Bezeichnung13 = makeLabel(this, "Bezeichnung13", Look::twips(ParkedLeft, 4440, 2295, 255), QStringLiteral("Bezeichnung13"));
+    for (Label *parked : {Bezeichnung5, Bezeichnung6, Bezeichnung13})
+        parked->setBackColor(Look::windowBackground());
+
+    for (std::size_t i = 0; i < Toolbar.size(); ++i) {
+        const ToolbarPlace &place = Toolbar[i];
+        auto *picture = new Picture(this);
+        picture->setObjectName(QLatin1String(place.picture));
+        picture->setGeometry(Look::twips(place.left, 120, 495, 495));
+        picture->setBackColor(Look::Cyan);
+        picture->setPicture(QPixmap(QStringLiteral(":/pictures/%1.xpm").arg(QLatin1String(place.image))));
+        const int number = QByteArray(place.picture).mid(4).toInt();
+        pictures[static_cast<std::size_t>(number - 1)] = picture;
+    }
+
+    const QFont keypadFont = Look::sansSerif(9.75, true);
+    for (int i = 0; i < 10; ++i) {
+        const int digit = (i + 1) % 10;
+        auto *button = new FlatButton(QString::number(digit), this);
+        button->setObjectName(QStringLiteral("Befehl%1").arg(i + 1));
+        button->setGeometry(Look::twips(240 + 600 * i, 3000, 495, 495));
+        button->setFont(keypadFont);
+        button->setFocusPolicy(Qt::ClickFocus);
+        connect(button, &QPushButton::clicked, this, [this, digit] { digitClicked(digit); });
+        digitButtons[static_cast<std::size_t>(i)] = button;
+    }
+    Befehl18 = new FlatButton(QStringLiteral("<---   "), this);
+    Befehl18->setObjectName(QStringLiteral("Befehl18"));
+    Befehl18->setGeometry(Look::twips(6240, 3000, 615, 495));
+    Befehl18->setFocusPolicy(Qt::ClickFocus);
+    connect(Befehl18, &QPushButton::clicked, this, &Form1::Befehl18_Click);
+    Befehl11 = new FlatButton(QStringLiteral("OK"), this);
+    Befehl11->setObjectName(QStringLiteral("Befehl11"));
+    Befehl11->setGeometry(Look::twips(6960, 3000, 495, 495));
+    Befehl11->setFocusPolicy(Qt::StrongFocus);
+    Befehl11->setDefault(true);
+    connect(Befehl11, &QPushButton::clicked, this, &Form1::Befehl11_Click);
+
+    Liste1 = new QListWidget(this);
+    Liste1->setObjectName(QStringLiteral("Liste1"));
+    Liste1->setGeometry(Look::twips(ParkedLeft, 840, 2655, 2760));
+    Liste1->setFrameShape(QFrame::Box);
+    Liste1->setLineWidth(1);
+    Liste1->setFocusPolicy(Qt::ClickFocus);
+    QPalette listColors = Liste1->palette();
+    listColors.setColor(QPalette::Base, Look::Cyan);
+    listColors.setColor(QPalette::Text, Look::windowText());
+    Liste1->setPalette(listColors);
+
+    const std::array<void (Form1::*)(), 9> handlers{&Form1::Bild1_Click, &Form1::Bild2_Click, &Form1::Bild3_Click,
+                                                    &Form1::Bild4_Click, &Form1::Bild5_Click, &Form1::Bild6_Click,
+                                                    &Form1::Bild7_Click, &Form1::Bild8_Click, &Form1::Bild9_Click};
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        connect(pictures[i], &QAbstractButton::clicked, this, handlers[i]);
+
+    // Tab order of the controls that take the focus by Tab.
+    const std::array<QWidget *, 10> tabChain{pictures[0], pictures[1], pictures[2], pictures[4], pictures[3],
+                                             pictures[5], pictures[6], pictures[7], Befehl11, pictures[8]};
+    for (std::size_t i = 1; i < tabChain.size(); ++i)
+        setTabOrder(tabChain[i - 1], tabChain[i]);
+}
+
+void Form1::Form_Load()
+{
+    const QSize screen = m_platform.screenSize();
+    const QSize window = frameGeometry().size();
+    move(static_cast<int>(std::floor((screen.width() - window.width()) / 2.0f)),
+         static_cast<int>(std::floor((screen.height() - window.height()) / 2.0f)));
+    m_platform.randomize(m_platform.timeOfDay());
+    NewTask();
+}
+
+void Form1::NewTask()
+{
+    m_platform.randomize(m_platform.timeOfDay());
+    m_state.InputText.clear();
+    const double r1 = m_platform.random();
+    const double r2 = m_platform.random();
+    const double r3 = m_platform.random();
+    const double r4 = m_platform.random();
+    const Task task = drawTask(r1, r2, r3, r4);
+    m_state.TaskFactor = task.factor;
+    m_state.TaskUnits = task.units;
+    m_state.TaskTens = task.tens;
+    m_state.TaskProduct = task.product();
+    Bezeichnung5->setText(plainDigits(task.tensProduct()));
+    Bezeichnung6->setText(plainDigits(task.unitsProduct()));
+    Bezeichnung1->setText(task.text());
+    // The expected answer is read back from the two parked captions.
+    m_state.SolutionText = solutionText(Bezeichnung5->text(), Bezeichnung6->text(), m_state.TaskProduct);
+    Bezeichnung13->setText(m_state.SolutionText);
+    m_state.InputText.clear();
+    showInput();
+}
+
+void Form1::showInput()
+{
+    Bezeichnung2->setText(m_state.InputText);
+}
+
+void Form1::digitClicked(int digit)
+{
+    m_state.InputText.append(QChar(u'0' + digit));
+    InputChanged();
+}
+
+void Form1::symbolEntered(QChar symbol)
+{
+    m_state.InputText = symbol;
+    InputChanged();
+}
+
+void Form1::InputChanged()
+{
+    m_state.InputText = inputChanged(m_state.InputText, m_state.SolutionText);
+    showInput();
+    Befehl11->setFocus();
+}
+
+void Form1::Befehl18_Click()
+{
+    const bool longer = m_state.InputText.size() > 1;
+    m_state.InputText = removeLast(m_state.InputText);
+    showInput();
+    if (!longer)
+        Befehl11->setFocus();
+}
+
+void Form1::Befehl11_Click()
+{
+    if (m_state.InputText != m_state.SolutionText) {
+        m_platform.beep();
+        m_platform.showMessage({QStringLiteral("Das ist leider falsch!\r"), QStringLiteral("Rechenfehler")});
+        m_state.ErrorCount = raisedErrorCount(m_state.ErrorCount);
+        const QString line = errorLine(Bezeichnung1->text());
+        if (Liste1->findItems(line, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
+            Liste1->addItem(line);
+        m_state.InputText.clear();
+        showInput();
+        Bezeichnung3->setText(plainDigits(m_state.ErrorCount));
+        if (m_state.ErrorCount >= AlarmErrorCount)
+            ErrorAlarm();
+        return;
+    }
+    Bezeichnung2->clear();
+    ++m_state.SolvedCount;
+    Bezeichnung4->setText(plainDigits(m_state.SolvedCount));
+    NewTask();
+}
+
+void Form1::ErrorAlarm()
+{
+    setBackgrounds(Look::paletteColor(12));
+}
+
+void Form1::setBackgrounds(const QColor &color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+    Bezeichnung1->setBackColor(color);
+    Bezeichnung2->setBackColor(color);
+}
+
+void Form1::Bild1_Click()
+{
+    const MessageAnswer answer = m_platform.showMessage({QStringLiteral("Dieses Programm jetzt beenden?\r\r"),
+                                                         QStringLiteral("Rovuva Raruredude"), MessageIcon::Error,
+                                                         MessageButtons::YesNo, 2});
+    if (answer == MessageAnswer::Yes)
+        m_platform.quit();
+}
+
+// The remaining toolbar pictures take their clicks already; what they show comes with the
+// toolbar's functions.
+void Form1::Bild2_Click() {}
+void Form1::Bild3_Click() {}
+void Form1::Bild4_Click() {}
+void Form1::Bild5_Click() {}
+void Form1::Bild6_Click() {}
+void Form1::Bild7_Click() {}
+void Form1::Bild8_Click() {}
+void Form1::Bild9_Click() {}
+
+void Form1::Form_KeyDown(int keyCode, int)
+{
+    switch (keyDownCommand(keyCode).action) {
+    case KeyAction::Check:
+        Befehl11_Click();
+        break;
+    case KeyAction::Exit:
+        Bild1_Click();
+        break;
+    case KeyAction::Backspace:
+        m_state.InputText = removeLast(m_state.InputText);
+        showInput();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::Form_KeyPress(int charCode)
+{
+    const KeyCommand command = keyPressCommand(charCode);
+    if (command.action == KeyAction::Digit)
+        digitClicked(command.character.digitValue());
+    else if (command.action == KeyAction::Symbol)
+        symbolEntered(command.character);
+}
+
+namespace {
+
+// Key codes of the keys the main window reacts to when they go down.
+int keyCodeOf(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Backspace:
+        return 8;
+    default:
+        return 0;
+    }
+}
+
+int shiftStateOf(const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers m = event->modifiers();
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+}
+
+} // namespace
+
+bool Form1::previewKey(QKeyEvent *event)
+{
+    const int keyCode = keyCodeOf(event);
+    const QString text = event->text();
+    const int charCode = text.size() == 1 ? text.at(0).unicode() : 0;
+    const bool handled = keyDownCommand(keyCode).action != KeyAction::None
+                         || keyPressCommand(charCode).action != KeyAction::None;
+    if (!handled)
+        return false;
+    Form_KeyDown(keyCode, shiftStateOf(event));
+    Form_KeyPress(charCode);
+    return true;
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && previewKey(static_cast<QKeyEvent *>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    if (!previewKey(event))
+        QWidget::keyPressEvent(event);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // Closing through the frame asks the same question as "Ende"; only "Ja" ends the program.
+    event->ignore();
+    Bild1_Click();
+}

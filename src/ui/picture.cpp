@@ -1,0 +1,36 @@
+#include "picture.h"
+
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+Picture::Picture(QWidget *parent)
+    : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void Picture::setPicture(const QPixmap &pixmap)
+{
+    m_pixmap = pixmap;
+    update();
+}
+
+void Picture::setBackColor(const QColor &color)
+{
+    m_backColor = color;
+    update();
+}
+
+void Picture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_backColor);
+    // The pictures are pixel art: enlarge them by whole pixels on high-density screens, never blur.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawPixmap(QRect(0, 0, 32, 32), m_pixmap);
+    if (hasFocus()) {
+        QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
