@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(KeyCommand)
+
 // Types a string into the answer line as the learner would: every character is appended (or, for
 // a symbol, replaces the line) and the separators are inserted after it.
 static QString typed(const QString &keys, const QString &solution)
@@ -137,6 +139,5 @@ void TestAnswerEntry::keyPress()
     QCOMPARE(keyPressCommand(charCode), command);
 }
 
-Q_DECLARE_METATYPE(KeyCommand)
 QTEST_GUILESS_MAIN(TestAnswerEntry)
 #include "tst_answerentry.moc"
