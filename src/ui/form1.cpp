@@ -6,6 +6,9 @@
 #include "exercise/answercheck.h"
 #include "exercise/answerentry.h"
 #include "exercise/task.h"
+#include "feedback/errorlistexport.h"
+#include "feedback/evaluation.h"
+#include "feedback/helptexts.h"
 #include "flatbutton.h"
 #include "label.h"
 #include "look.h"
@@ -284,16 +287,84 @@ void Form1::Bild1_Click()
         m_platform.quit();
 }
 
-// The remaining toolbar pictures take their clicks already; what they show comes with the
-// toolbar's functions.
-void Form1::Bild2_Click() {}
-void Form1::Bild3_Click() {}
-void Form1::Bild4_Click() {}
+void Form1::Bild2_Click()
+{
+    m_platform.showMessage({evaluationText(m_state.ErrorCount, m_state.SolvedCount), QStringLiteral("Fehler"),
+                            MessageIcon::Information});
+}
+
+void Form1::Bild3_Click()
+{
+    m_platform.showMessage({rewardRule(), QStringLiteral("Belohnung"), MessageIcon::Information});
+}
+
+void Form1::Bild4_Click()
+{
+    m_platform.showMessage({tasksLeftText(Bezeichnung4->text()), QStringLiteral("Belohnung"), MessageIcon::Warning});
+}
+
+// The information window comes with its own window class.
 void Form1::Bild5_Click() {}
-void Form1::Bild6_Click() {}
-void Form1::Bild7_Click() {}
-void Form1::Bild8_Click() {}
-void Form1::Bild9_Click() {}
+
+void Form1::Bild6_Click()
+{
+    exportErrorList();
+}
+
+bool Form1::exportErrorList()
+{
+    // The list hangs below "Check" while the first question is open, so the learner sees it.
+    const auto placeList = [this](int left) { Liste1->move(Look::twips(left, 840, 0, 0).topLeft()); };
+    placeList(ShownListLeft);
+    if (Liste1->count() == 0) {
+        m_platform.showMessage({QStringLiteral("Es sind keine Fehler vorhanden!\r\r"), QStringLiteral("Fehlerliste abbrechen")});
+        placeList(ParkedLeft);
+        return true;
+    }
+    const MessageAnswer answer =
+        m_platform.showMessage({QStringLiteral("Die Fehlerliste kopieren?\r\r"), QStringLiteral("Fehlerliste kopieren"),
+                                MessageIcon::Question, MessageButtons::YesNo, 2});
+    placeList(ParkedLeft);
+    if (answer != MessageAnswer::Yes)
+        return true;
+    QStringList lines;
+    for (int i = 0; i < Liste1->count(); ++i)
+        lines << Liste1->item(i)->text();
+    if (!m_platform.setClipboardText(errorListText(lines))) {
+        // Nothing is lost: the list stays for another try.
+        m_platform.showMessage({QStringLiteral("Die Fehlerliste konnte nicht in die Zwischenablage kopiert werden.\r"
+                                               "Sie bleibt erhalten.\r"),
+                                QStringLiteral("Fehlerliste kopieren"), MessageIcon::Warning});
+        return false;
+    }
+    Liste1->clear();
+    m_platform.showMessage({QStringLiteral("Die Fehlerliste wurde kopiert und kann nun\r"
+                                           "in die Textverarbeitung eingefügt werden.\r"),
+                            QStringLiteral("Fehlerliste kopieren")});
+    return true;
+}
+
+void Form1::Bild7_Click()
+{
+    m_platform.showMessage({decompositionHelp(), QStringLiteral("Zerlegungsaufgabe")});
+}
+
+void Form1::Bild8_Click()
+{
+    m_platform.showMessage({keyHelp(), QStringLiteral("Tasteneingabe")});
+}
+
+void Form1::Bild9_Click()
+{
+    const QString name = m_platform.inputBox(QStringLiteral("Name eingeben:"), QStringLiteral("Neuer Benutzer"), QString());
+    if (name.isEmpty())
+        return;
+    setWindowTitle(QStringLiteral("Rovuva Raruredude: ") + name);
+    // The previous learner's list is offered for export, then discarded; only a failed copy keeps it.
+    if (Liste1->count() > 0 && !exportErrorList())
+        return;
+    Liste1->clear();
+}
 
 void Form1::Form_KeyDown(int keyCode, int)
 {

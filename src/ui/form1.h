@@ -85,6 +85,8 @@ private:
     void buildControls();
     bool previewKey(QKeyEvent *event);
     void digitClicked(int digit);
+    // Offers the error list for the clipboard; false when the copy failed and the list was kept.
+    bool exportErrorList();
     void symbolEntered(QChar symbol);
     void showInput();
     void setBackgrounds(const QColor &color);
