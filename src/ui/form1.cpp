@@ -14,12 +14,11 @@
 #include "look.h"
 #include "picture.h"
 #include "shape.h"
+#include "zuvlabel.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QListWidget>
-
-#include <cmath>
 
 namespace {
 
@@ -83,6 +82,8 @@ Form1::Form1(Modul1 &state, Platform &platform, QWidget *parent)
     for (QWidget *child : findChildren<QWidget *>())
         child->installEventFilter(this);
 }
+
+Form1::~Form1() = default;
 
 void Form1::buildControls()
 {
@@ -178,10 +179,7 @@ void Form1::buildControls()
 
 void Form1::Form_Load()
 {
-    const QSize screen = m_platform.screenSize();
-    const QSize window = frameGeometry().size();
-    move(static_cast<int>(std::floor((screen.width() - window.width()) / 2.0f)),
-         static_cast<int>(std::floor((screen.height() - window.height()) / 2.0f)));
+    move(Look::centredPosition(m_platform.screenSize(), frameGeometry().size()));
     m_platform.randomize(m_platform.timeOfDay());
     NewTask();
 }
@@ -303,8 +301,21 @@ void Form1::Bild4_Click()
     m_platform.showMessage({tasksLeftText(Bezeichnung4->text()), QStringLiteral("Belohnung"), MessageIcon::Warning});
 }
 
-// The information window comes with its own window class.
-void Form1::Bild5_Click() {}
+void Form1::Bild5_Click()
+{
+    if (!m_info)
+        m_info = std::make_unique<ZUVLABEL>(m_platform, [this] { showFromInfoWindow(); });
+    m_info->show();
+    m_info->raise();
+    m_info->activateWindow();
+}
+
+void Form1::showFromInfoWindow()
+{
+    show();
+    raise();
+    activateWindow();
+}
 
 void Form1::Bild6_Click()
 {

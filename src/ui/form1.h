@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class FlatButton;
 class Label;
@@ -10,6 +11,7 @@ class Picture;
 class Platform;
 class QListWidget;
 class Shape;
+class ZUVLABEL;
 struct Modul1;
 
 // The main window: toolbar, task row and keypad. Its handlers keep the names the program has
@@ -20,6 +22,10 @@ class Form1 : public QWidget
 
 public:
     Form1(Modul1 &state, Platform &platform, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The information window, once "Info" has opened it.
+    ZUVLABEL *infoWindow() const { return m_info.get(); }
 
     // Places the window and draws the first task; runs once, before the window is first shown.
     void Form_Load();
@@ -91,6 +97,9 @@ private:
     void showInput();
     void setBackgrounds(const QColor &color);
 
+    void showFromInfoWindow();
+
     Modul1 &m_state;
     Platform &m_platform;
+    std::unique_ptr<ZUVLABEL> m_info;
 };

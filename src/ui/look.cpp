@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cmath>
 
 namespace Look {
 
@@ -16,6 +17,12 @@ QColor paletteColor(int n)
         0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
     };
     return QColor(colors.at(static_cast<std::size_t>(n)));
+}
+
+QPoint centredPosition(QSize screen, QSize window)
+{
+    return QPoint(static_cast<int>(std::floor((screen.width() - window.width()) / 2.0f)),
+                  static_cast<int>(std::floor((screen.height() - window.height()) / 2.0f)));
 }
 
 QColor windowText()

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -16,6 +17,10 @@ constexpr QRect twips(int left, int top, int width, int height)
 {
     return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel);
 }
+
+// Top-left corner that centres a window of the given outer size on the screen; negative when
+// the window is larger than the screen.
+QPoint centredPosition(QSize screen, QSize window);
 
 // The fixed 16-colour palette, by number 0 to 15.
 QColor paletteColor(int n);

@@ -1,7 +1,6 @@
 #include "picture.h"
 
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 Picture::Picture(QWidget *parent)
     : QAbstractButton(parent)
@@ -28,7 +27,8 @@ void Picture::paintEvent(QPaintEvent *)
     // The pictures are pixel art: enlarge them by whole pixels on high-density screens, never blur.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawPixmap(QRect(0, 0, 32, 32), m_pixmap);
-    if (hasFocus()) {
+    // The focus frame shows once the learner moves the focus with the keyboard.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
         painter.setPen(pen);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
