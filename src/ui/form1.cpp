@@ -2,6 +2,7 @@
 
 #include "app/modul1.h"
 #include "app/numbertext.h"
+#include "accessibility.h"
 #include "app/platform.h"
 #include "exercise/answercheck.h"
 #include "exercise/answerentry.h"
@@ -30,19 +31,23 @@ struct ToolbarPlace {
     const char *caption;
     int labelLeft;
     int labelWidth;
+    // What a screen reader says of the picture.
+    const char *accessibleName;
+    const char *accessibleDescription;
 };
 
 // Left to right, as the toolbar shows them.
 constexpr std::array<ToolbarPlace, 9> Toolbar{{
-    {"Bild1", 240, "cross", "Bezeichnung10", "Ende", 120, 735},
-    {"Bild3", 1080, "face-smile", "Bezeichnung4", "0", 1080, 495},
-    {"Bild2", 1920, "face-straight", "Bezeichnung3", "0", 1920, 495},
-    {"Bild7", 2760, "question", "Bezeichnung14", "Hilfe", 2640, 735},
-    {"Bild6", 3600, "list-tick", "Bezeichnung12", "Check", 3480, 735},
-    {"Bild9", 4440, "boy", "Bezeichnung7", "Name", 4320, 735},
-    {"Bild4", 5280, "hand-cards", "Bezeichnung11", "Memo", 5160, 735},
-    {"Bild8", 6120, "keyboard", "Bezeichnung15", "Tasten", 6000, 735},
-    {"Bild5", 6960, "letter-i", "Bezeichnung16", "Info", 6960, 495},
+    {"Bild1", 240, "cross", "Bezeichnung10", "Ende", 120, 735, "Ende", "Programm beenden"},
+    {"Bild3", 1080, "face-smile", "Bezeichnung4", "0", 1080, 495, "Richtige Aufgaben", "Wann es ein Memoryspiel gibt"},
+    {"Bild2", 1920, "face-straight", "Bezeichnung3", "0", 1920, 495, "Fehler", "Bewertung deiner Fehler"},
+    {"Bild7", 2760, "question", "Bezeichnung14", "Hilfe", 2640, 735, "Hilfe", "So zerlegst du eine Aufgabe"},
+    {"Bild6", 3600, "list-tick", "Bezeichnung12", "Check", 3480, 735, "Check",
+     "Fehlerliste in die Zwischenablage kopieren"},
+    {"Bild9", 4440, "boy", "Bezeichnung7", "Name", 4320, 735, "Name", "Neuen Namen eingeben"},
+    {"Bild4", 5280, "hand-cards", "Bezeichnung11", "Memo", 5160, 735, "Memo", "Aufgaben bis zum Memoryspiel"},
+    {"Bild8", 6120, "keyboard", "Bezeichnung15", "Tasten", 6000, 735, "Tasten", "So gibst du die Antwort ein"},
+    {"Bild5", 6960, "letter-i", "Bezeichnung16", "Info", 6960, 495, "Info", "Programm-Info"},
 }};
 
 constexpr int ParkedLeft = 8400;
@@ -113,11 +118,21 @@ void Form1::buildControls()
     Bezeichnung2->setForeColor(Qt::black);
     setBackgrounds(Look::PaleCyan);
 
-    Bezeichnung5 = makeLabel(this, "Bezeichnung5", Look::twips(ParkedLeft, 3720, 2295, 255), QStringLiteral("Bezeichnung5"));
-    Bezeichnung6 = makeLabel(this, "Bezeichnung6", Look::twips(ParkedLeft, 4080, 2295, 255), QStringLiteral("Bezeichnung6"));
-    Bezeichnung13 = makeLabel(this, "Bezeichnung13", Look::twips(ParkedLeft, 4440, 2295, 255), QStringLiteral("Bezeichnung13"));
-    for (Label *parked : {Bezeichnung5, Bezeichnung6, Bezeichnung13})
+    const auto makeParked = [this](const char *name, int top) {
+        // Marked before the text is set: setting a text already asks for the accessible interface.
+        Label *parked = makeLabel(this, name, Look::twips(ParkedLeft, top, 2295, 255), QString());
+        Accessibility::markParked(parked);
+        parked->setText(QLatin1String(name));
         parked->setBackColor(Look::windowBackground());
+        return parked;
+    };
+    Bezeichnung5 = makeParked("Bezeichnung5", 3720);
+    Bezeichnung6 = makeParked("Bezeichnung6", 4080);
+    Bezeichnung13 = makeParked("Bezeichnung13", 4440);
+    Bezeichnung1->setAccessibleDescription(QStringLiteral("Aufgabe"));
+    Bezeichnung2->setAccessibleDescription(QStringLiteral("Deine Antwort"));
+    Bezeichnung3->setAccessibleDescription(QStringLiteral("Fehler"));
+    Bezeichnung4->setAccessibleDescription(QStringLiteral("Richtige Aufgaben"));
 
     for (std::size_t i = 0; i < Toolbar.size(); ++i) {
         const ToolbarPlace &place = Toolbar[i];
@@ -126,6 +141,8 @@ void Form1::buildControls()
         picture->setGeometry(Look::twips(place.left, 120, 495, 495));
         picture->setBackColor(Look::Cyan);
         picture->setPicture(QPixmap(QStringLiteral(":/pictures/%1.xpm").arg(QLatin1String(place.image))));
+        picture->setAccessibleName(QString::fromUtf8(place.accessibleName));
+        picture->setAccessibleDescription(QString::fromUtf8(place.accessibleDescription));
         const int number = QByteArray(place.picture).mid(4).toInt();
         pictures[static_cast<std::size_t>(number - 1)] = picture;
     }
@@ -145,16 +162,20 @@ void Form1::buildControls()
     Befehl18->setObjectName(QStringLiteral("Befehl18"));
     Befehl18->setGeometry(Look::twips(6240, 3000, 615, 495));
     Befehl18->setFocusPolicy(Qt::ClickFocus);
+    Befehl18->setAccessibleName(QStringLiteral("Löschen"));
+    Befehl18->setAccessibleDescription(QStringLiteral("Letztes Zeichen löschen"));
     connect(Befehl18, &QPushButton::clicked, this, &Form1::Befehl18_Click);
     Befehl11 = new FlatButton(QStringLiteral("OK"), this);
     Befehl11->setObjectName(QStringLiteral("Befehl11"));
     Befehl11->setGeometry(Look::twips(6960, 3000, 495, 495));
     Befehl11->setFocusPolicy(Qt::StrongFocus);
     Befehl11->setDefault(true);
+    Befehl11->setAccessibleDescription(QStringLiteral("Antwort prüfen"));
     connect(Befehl11, &QPushButton::clicked, this, &Form1::Befehl11_Click);
 
     Liste1 = new QListWidget(this);
     Liste1->setObjectName(QStringLiteral("Liste1"));
+    Accessibility::markParked(Liste1);
     Liste1->setGeometry(Look::twips(ParkedLeft, 840, 2655, 2760));
     Liste1->setFrameShape(QFrame::Box);
     Liste1->setLineWidth(1);
@@ -163,6 +184,7 @@ void Form1::buildControls()
     listColors.setColor(QPalette::Base, Look::Cyan);
     listColors.setColor(QPalette::Text, Look::windowText());
     Liste1->setPalette(listColors);
+    Liste1->setAccessibleName(QStringLiteral("Fehlerliste"));
 
     const std::array<void (Form1::*)(), 9> handlers{&Form1::Bild1_Click, &Form1::Bild2_Click, &Form1::Bild3_Click,
                                                     &Form1::Bild4_Click, &Form1::Bild5_Click, &Form1::Bild6_Click,

@@ -66,6 +66,9 @@ ZUVLABEL::ZUVLABEL(Platform &platform, std::function<void()> showMainWindow)
     Bild1->setGeometry(Look::twips(2400, 2880, 495, 495));
     Bild1->setBackColor(Look::PaleCyan);
     Bild1->setPicture(QPixmap(QStringLiteral(":/pictures/flag.xpm")));
+    Bild1->setAccessibleName(QStringLiteral("Fahne"));
+    Bild1->setAccessibleDescription(QStringLiteral("Fenster schließen"));
+    Bezeichnung1->setAccessibleDescription(QStringLiteral("Fenster schließen"));
 
     connect(Bild1, &Picture::clicked, this, &ZUVLABEL::Bild1_Click);
     connect(Bezeichnung1, &Label::clicked, this, &ZUVLABEL::Bezeichnung1_Click);
