@@ -228,7 +228,7 @@ void TestMonkey::randomWalk_data()
 void TestMonkey::randomWalk()
 {
     QFETCH(quint64, seed);
-    const int events = qEnvironmentVariableIsSet("MONKEY_EVENTS") ? qEnvironmentVariableIntValue("MONKEY_EVENTS") : 50000;
+    const int events = qEnvironmentVariableIsSet("MONKEY_EVENTS") ? qEnvironmentVariableIntValue("MONKEY_EVENTS") : 200000;
     Monkey monkey(seed);
     const QString broken = monkey.run(events);
     QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("seed %1 %2").arg(seed).arg(broken)));
