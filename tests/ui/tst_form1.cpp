@@ -56,6 +56,7 @@ private Q_SLOTS:
     void controlsStandWhereLaidOut();
     void windowIsFixedAndCentred();
     void picturesAndButtonsLieAboveLabels();
+    void tabVisitsPicturesAndOkInTabOrder();
     void firstTaskIsShownBeforeTheWindow();
     void newTaskSeedsFromTheClockEveryTime();
     void keysFillTheAnswerLine_data();
@@ -153,6 +154,20 @@ void TestForm1::picturesAndButtonsLieAboveLabels()
     QCOMPARE(form.childAt(QPoint(80, 45)), child(&form, "Bezeichnung4"));
     // The bands lie beneath everything and take no clicks.
     QCOMPARE(form.childAt(QPoint(2, 2)), nullptr);
+}
+
+void TestForm1::tabVisitsPicturesAndOkInTabOrder()
+{
+    // The keypad and the labels are no tab stops; the pictures and "OK" are, in this order.
+    Form1 &form = *f->form;
+    QStringList visited;
+    QWidget *w = form.pictures[0];
+    do {
+        if (w->focusPolicy() & Qt::TabFocus)
+            visited << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != form.pictures[0]);
+    QCOMPARE(visited, (QStringList{"Bild1", "Bild2", "Bild3", "Bild5", "Bild4", "Bild6", "Bild7", "Bild8", "Befehl11", "Bild9"}));
 }
 
 void TestForm1::firstTaskIsShownBeforeTheWindow()
