@@ -10,7 +10,9 @@
 #include "feedback/errorlistexport.h"
 #include "feedback/evaluation.h"
 #include "feedback/helptexts.h"
+#include "memory/memorygame.h"
 #include "flatbutton.h"
+#include "form5.h"
 #include "label.h"
 #include "look.h"
 #include "picture.h"
@@ -282,6 +284,34 @@ void Form1::Befehl11_Click()
     ++m_state.SolvedCount;
     Bezeichnung4->setText(plainDigits(m_state.SolvedCount));
     NewTask();
+    RewardCheck();
+}
+
+void Form1::RewardCheck()
+{
+    // The count is read back from the label that shows it.
+    if (leadingNumber(Bezeichnung4->text()) % 10 != 0)
+        return;
+    m_platform.showMessage({QStringLiteral("Jetzt gibt es eine Belohnung."), QStringLiteral("Memoryspiel"),
+                            MessageIcon::Information});
+    hide();
+    if (!m_memory) {
+        m_memory = std::make_unique<Form5>(m_state, m_platform, [this] { show(); });
+        m_memory->Form_Load();
+    }
+    m_memory->show();
+    m_state.CardValues = dealCards([this] { return m_platform.random(); });
+    m_memory->Bezeichnung19->setText(QStringLiteral(
+        " Immer zwei Felder haben die gleiche Zahl, klicke   jedes Einzelfeld an und suche alle Zahlenpaare !"));
+    m_state.ClickedCard = 0;
+    m_state.FirstCard = 0;
+    m_state.SecondCard = 0;
+    m_state.InputText = cardsInPlay();
+}
+
+bool Form1::gameRunning() const
+{
+    return m_memory && m_memory->isVisible();
 }
 
 void Form1::ErrorAlarm()
@@ -334,6 +364,9 @@ void Form1::Bild5_Click()
 
 void Form1::showFromInfoWindow()
 {
+    // During a memory game the main window stays hidden: the game holds its cards in InputText.
+    if (gameRunning())
+        return;
     show();
     raise();
     activateWindow();
@@ -454,6 +487,9 @@ int shiftStateOf(const QKeyEvent *event)
 
 bool Form1::previewKey(QKeyEvent *event)
 {
+    // During a memory game InputText holds the cards; no key may touch it.
+    if (gameRunning())
+        return true;
     const int keyCode = keyCodeOf(event);
     const QString text = event->text();
     const int charCode = text.size() == 1 ? text.at(0).unicode() : 0;

@@ -6,6 +6,7 @@
 #include <memory>
 
 class FlatButton;
+class Form5;
 class Label;
 class Picture;
 class Platform;
@@ -26,6 +27,9 @@ public:
 
     // The information window, once "Info" has opened it.
     ZUVLABEL *infoWindow() const { return m_info.get(); }
+    // The memory window, once the first reward has opened it.
+    Form5 *memoryWindow() const { return m_memory.get(); }
+    bool gameRunning() const;
 
     // Places the window and draws the first task; runs once, before the window is first shown.
     void Form_Load();
@@ -67,6 +71,8 @@ public:
 
     void NewTask();
     void ErrorAlarm();
+    // After a right answer: every tenth solved task starts a memory game.
+    void RewardCheck();
 
     // Controls, by the names the handlers use.
     Label *Bezeichnung1; // task text
@@ -102,4 +108,5 @@ private:
     Modul1 &m_state;
     Platform &m_platform;
     std::unique_ptr<ZUVLABEL> m_info;
+    std::unique_ptr<Form5> m_memory;
 };

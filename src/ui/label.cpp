@@ -1,5 +1,6 @@
 #include "label.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
@@ -84,8 +85,9 @@ void Label::paintEvent(QPaintEvent *)
         top += metrics.height();
     }
     if (m_bordered) {
+        // The border keeps the window text colour, so a white card on white still shows its edge.
         painter.setClipping(false);
-        painter.setPen(palette().color(QPalette::WindowText));
+        painter.setPen(QApplication::palette().color(QPalette::WindowText));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }

@@ -9,13 +9,14 @@ for tool in Xvfb xdotool xdpyinfo; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing, no X server can run here"; exit 77; }
 done
 
-display=""
-for n in $(seq 150 199); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "SKIP: no free X display"; exit 77; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display itself and writes its number to us.
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
+for _ in $(seq 50); do [ -s "$displayfile" ] && break; sleep 0.1; done
+display=":$(head -n 1 "$displayfile")"
+rm -f "$displayfile"
+[ "$display" != ":" ] || { kill "$xvfb" 2>/dev/null; echo "SKIP: Xvfb did not start"; exit 77; }
 app=""
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null
@@ -26,7 +27,11 @@ export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 xdpyinfo >/dev/null 2>&1 || { echo "SKIP: Xvfb did not start"; exit 77; }
 
-fail() { echo "FAIL: $*"; exit 1; }
+fail() {
+    echo "FAIL: $*"
+    xwininfo -root -tree 2>/dev/null | grep -E "\"" | head -n 8
+    exit 1
+}
 # Number of visible windows whose title is exactly the given text.
 count() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
 wait_for() {
@@ -34,31 +39,37 @@ wait_for() {
     for _ in $(seq 50); do [ "$(count "$title")" -eq "$want" ] && return 0; sleep 0.1; done
     return 1
 }
+# Gives the window with this title the keyboard focus (there is no window manager to do it) and
+# presses keys there.
+press() {
+    local window
+    window=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
+    shift
+    sleep 0.3
+    xdotool windowfocus --sync "$window"
+    sleep 0.2
+    xdotool key --delay 100 "$@"
+}
 
 env -u QT_QPA_PLATFORM "$program" &
 app=$!
-wait_for "Rovuva Raruredude: Freund und Gast" 1 || fail "the main window did not appear"
-main=$(xdotool search --onlyvisible --name "^Rovuva Raruredude: Freund und Gast\$" | head -n 1)
-xdotool windowfocus --sync "$main" 2>/dev/null || true
+wait_for "Rovuva Raruredude: Freund und Gast" 1 || wait_for "Rovuva Raruredude: Freund und Gast" 1 \
+    || fail "the main window did not appear"
+main="Rovuva Raruredude: Freund und Gast"
 
-xdotool key --window "$main" Return
+press "$main" Return
 wait_for "Rechenfehler" 1 || fail "Enter on the empty answer did not open one Rechenfehler box"
 sleep 0.3
 [ "$(count Rechenfehler)" -eq 1 ] || fail "more than one Rechenfehler box"
-box=$(xdotool search --onlyvisible --name "^Rechenfehler\$" | head -n 1)
-xdotool windowfocus --sync "$box" 2>/dev/null || true
-xdotool key Return
+press Rechenfehler Return
 wait_for "Rechenfehler" 0 || fail "Enter did not close the Rechenfehler box"
 sleep 0.5
 [ "$(count Rechenfehler)" -eq 0 ] || fail "a second Rechenfehler box followed"
 
-xdotool windowfocus --sync "$main" 2>/dev/null || true
-xdotool key --window "$main" Escape
+press "$main" Escape
 wait_for "Rovuva Raruredude" 1 || fail "Escape did not open the exit box"
-exitbox=$(xdotool search --onlyvisible --name "^Rovuva Raruredude\$" | head -n 1)
-xdotool windowfocus --sync "$exitbox" 2>/dev/null || true
 # "Nein" is the default; Shift+Tab moves to "Ja", Space presses it.
-xdotool key shift+Tab space
+press "Rovuva Raruredude" shift+Tab space
 for _ in $(seq 10); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "the program still runs one second after Ja"
 wait "$app"

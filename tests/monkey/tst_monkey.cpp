@@ -4,14 +4,19 @@
 // MONKEY_SEED=<seed> replays one walk, MONKEY_EVENTS=<n> sets its length.
 
 #include "app/modul1.h"
+#include "app/numbertext.h"
 #include "exercise/task.h"
+#include "memory/memorygame.h"
 #include "fakeplatform.h"
+#include "ui/flatbutton.h"
 #include "ui/form1.h"
+#include "ui/form5.h"
 #include "ui/label.h"
 #include "ui/picture.h"
 #include "ui/zuvlabel.h"
 
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <deque>
@@ -57,6 +62,7 @@ public:
                 m_platform.inputAnswers << oneOf({QString(), QStringLiteral(" "), QStringLiteral("Anna")});
             m_platform.clipboardWorks = pick(4) != 0;
             action.perform();
+            m_platform.messages.clear();
             const QString broken = check();
             if (!broken.isEmpty())
                 return QStringLiteral("after event %1: %2\nlast events: %3").arg(i).arg(broken, m_recent.join(QStringLiteral(", ")));
@@ -66,6 +72,7 @@ public:
 
     int quits() const { return m_platform.quits; }
     std::int64_t solved() const { return m_state.SolvedCount; }
+    int games() const { return m_games; }
 
 private:
     std::size_t pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(m_random); }
@@ -74,14 +81,13 @@ private:
 
     void answer(const Message &message)
     {
+        m_games += message.title == QLatin1String("Memoryspiel");
         if (message.buttons == MessageButtons::Ok)
             return;
         // Leaving the program is answered "Ja" rarely, so the walk goes on through the rest.
         const bool exit = message.title == QLatin1String("Rovuva Raruredude");
         const bool yes = exit ? pick(20) == 0 : pick(2) == 0;
         m_platform.answers << (yes ? MessageAnswer::Yes : MessageAnswer::No);
-        m_dialogOpen = true;
-        m_listShownWhileAsked |= m_form->Liste1->x() * 15 == 3600;
     }
 
     void remember(const QString &event)
@@ -148,12 +154,62 @@ private:
         m_actions.push_back({QStringLiteral("info: close"), infoShown, [this] { m_form->infoWindow()->close(); }});
         m_actions.push_back({QStringLiteral("info: title"), infoShown,
                              [this] { click(m_form->infoWindow()->findChild<QWidget *>(QStringLiteral("Bezeichnung5"))); }});
+
+        // The memory window: every card (often, so that games end), STOP, the labels, the frame.
+        const auto gameShown = [this] { return m_form->gameRunning(); };
+        for (int k = 1; k <= 18; ++k) {
+            for (int weight = 0; weight < 4; ++weight)
+                m_actions.push_back({QStringLiteral("card %1").arg(k), gameShown, [this, k] { click(m_form->memoryWindow()->card(k)); }});
+        }
+        m_actions.push_back({QStringLiteral("STOP"), gameShown, [this] { click(m_form->memoryWindow()->Befehl1); }});
+        for (const char *name : {"Bezeichnung19", "Bezeichnung20", "Bezeichnung21"})
+            m_actions.push_back({QStringLiteral("memory: ") + QLatin1String(name), gameShown, [this, name] {
+                                     click(m_form->memoryWindow()->findChild<QWidget *>(QLatin1String(name)));
+                                 }});
+        m_actions.push_back({QStringLiteral("memory: frame"), gameShown,
+                             [this] { QTest::mouseClick(m_form->memoryWindow(), Qt::LeftButton, {}, QPoint(10, 370)); }});
+        m_actions.push_back({QStringLiteral("memory: close"), gameShown, [this] { m_form->memoryWindow()->close(); }});
+    }
+
+    QString checkGame()
+    {
+        const Modul1 &s = m_state;
+        Form5 &memory = *m_form->memoryWindow();
+        if (m_form->isVisible())
+            return QStringLiteral("main window and memory window both visible");
+        static const QRegularExpression cardState(QStringLiteral("^[01]{18}$"));
+        if (!cardState.match(s.InputText).hasMatch())
+            return QStringLiteral("card state is ") + s.InputText;
+        const bool oneOpen = s.FirstCard > 0 && s.SecondCard == 0;
+        const bool pairShown = s.FirstCard > 0 && s.SecondCard > 0;
+        if (s.FirstCard < 0 || s.FirstCard > 18 || s.SecondCard < 0 || s.SecondCard > 18 || (s.FirstCard == 0 && s.SecondCard != 0))
+            return QStringLiteral("open cards %1 and %2").arg(s.FirstCard).arg(s.SecondCard);
+        for (int k = 1; k <= 18; ++k) {
+            const Label *card = memory.card(k);
+            const bool white = card->backColor() == QColor(255, 255, 255);
+            if ((s.InputText.at(k - 1) == QLatin1Char('0')) != white)
+                return QStringLiteral("card %1: state and colour disagree").arg(k);
+            const bool shownOpen = k == s.FirstCard || (pairShown && k == s.SecondCard);
+            if (!white && card->text().isEmpty() == shownOpen)
+                return QStringLiteral("card %1 open without being part of the attempt").arg(k);
+            if (!card->text().isEmpty() && card->text() != faceText(s.CardValues[static_cast<std::size_t>(k)]))
+                return QStringLiteral("card %1 shows %2").arg(k).arg(card->text());
+        }
+        if (oneOpen && memory.card(s.FirstCard)->backColor() == QColor(255, 255, 255))
+            return QStringLiteral("the one open card is a found card");
+        if (leadingNumber(memory.Bezeichnung21->text()) < 1)
+            return QStringLiteral("attempt counter shows ") + memory.Bezeichnung21->text();
+        return QString();
     }
 
     QString check()
     {
         const Modul1 &s = m_state;
         Form1 &form = *m_form;
+        if (form.Liste1->x() * 15 != 8400)
+            return QStringLiteral("error list not parked");
+        if (form.gameRunning())
+            return checkGame();
         if (s.InputText.size() > 20)
             return QStringLiteral("answer line longer than 20: ") + s.InputText;
         if (form.Bezeichnung2->text() != s.InputText)
@@ -172,8 +228,6 @@ private:
                 return QStringLiteral("error list holds twice: ") + line;
             lines << line;
         }
-        if (form.Liste1->x() * 15 != 8400)
-            return QStringLiteral("error list not parked");
         if (s.ErrorCount < m_errors || s.SolvedCount < m_solved)
             return QStringLiteral("a counter fell");
         if (s.ErrorCount < 0)
@@ -196,8 +250,7 @@ private:
     std::unique_ptr<Form1> m_form;
     std::vector<Action> m_actions;
     QStringList m_recent;
-    bool m_dialogOpen = false;
-    bool m_listShownWhileAsked = false;
+    int m_games = 0;
     std::int16_t m_errors = 0;
     std::int64_t m_solved = 0;
 };
@@ -232,8 +285,8 @@ void TestMonkey::randomWalk()
     Monkey monkey(seed);
     const QString broken = monkey.run(events);
     QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("seed %1 %2").arg(seed).arg(broken)));
-    qInfo("seed %llu: %d events, %lld tasks solved, %d exits confirmed", seed, events,
-          static_cast<long long>(monkey.solved()), monkey.quits());
+    qInfo("seed %llu: %d events, %lld tasks solved, %d memory games, %d exits confirmed", seed, events,
+          static_cast<long long>(monkey.solved()), monkey.games(), monkey.quits());
 }
 
 QTEST_MAIN(TestMonkey)

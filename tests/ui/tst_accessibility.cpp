@@ -1,6 +1,8 @@
 #include "app/modul1.h"
 #include "fakeplatform.h"
 #include "ui/form1.h"
+#include "ui/form5.h"
+#include "ui/label.h"
 #include "ui/shape.h"
 #include "ui/zuvlabel.h"
 
@@ -44,6 +46,7 @@ private Q_SLOTS:
     void mainWindowControlsHaveNames();
     void parkedControlsAreHidden();
     void informationWindowControlsHaveNames();
+    void cardsSayHowTheyLie();
 };
 
 void TestAccessibility::mainWindowControlsHaveNames()
@@ -102,6 +105,33 @@ void TestAccessibility::informationWindowControlsHaveNames()
     window.Form_Activate();
     const QList<Found> controls = walk(&window);
     QCOMPARE(controls.size(), 9);
+    for (const Found &control : controls)
+        QVERIFY2(!control.name.isEmpty(), qPrintable(control.objectName));
+}
+
+void TestAccessibility::cardsSayHowTheyLie()
+{
+    Modul1 state;
+    FakePlatform platform;
+    Form5 window(state, platform, [] {});
+    state.CardValues = {0, 4, 4, 7, 1, 1, 2, 2, 3, 3, 5, 5, 6, 6, 7, 8, 8, 9, 9};
+    state.InputText = QString(18, QLatin1Char('1'));
+    const auto described = [&](int k) {
+        QAccessibleInterface *card = QAccessible::queryAccessibleInterface(window.card(k));
+        return card->text(QAccessible::Name) + QLatin1Char('/') + card->text(QAccessible::Description);
+    };
+    QCOMPARE(described(7), QStringLiteral("Karte 7/verdeckt"));
+    window.Bezeichnung1_Click();
+    window.Bezeichnung3_Click();
+    QCOMPARE(described(1), QStringLiteral("Karte 1/offen, 4"));
+    QCOMPARE(described(3), QStringLiteral("Karte 3/offen, 7"));
+    window.Bezeichnung2_Click();
+    QCOMPARE(described(3), QStringLiteral("Karte 3/verdeckt"));
+    window.Bezeichnung1_Click();
+    QCOMPARE(described(1), QStringLiteral("Karte 1/gefunden, 4"));
+    QCOMPARE(described(2), QStringLiteral("Karte 2/gefunden, 4"));
+    const QList<Found> controls = walk(&window);
+    QCOMPARE(controls.size(), 22);
     for (const Found &control : controls)
         QVERIFY2(!control.name.isEmpty(), qPrintable(control.objectName));
 }
