@@ -111,6 +111,7 @@ private Q_SLOTS:
     void stop();
     void secondGameKeepsPlaceAndDarkerCards();
     void closingTheWindowEndsTheGame();
+    void keysChangeNothingDuringAGame();
     void infoWindowLeavesTheGameAlone();
 };
 
@@ -331,6 +332,17 @@ void TestForm5::closingTheWindowEndsTheGame()
     f.memory().close();
     f.expectMainWindowBack();
     QCOMPARE(f.platform.messages.size(), 1);
+}
+
+void TestForm5::keysChangeNothingDuringAGame()
+{
+    Fixture f;
+    f.answerRight();
+    f.platform.messages.clear();
+    for (Qt::Key key : {Qt::Key_4, Qt::Key_Backspace, Qt::Key_Equal, Qt::Key_Return, Qt::Key_Escape})
+        QTest::keyClick(f.form->Befehl11, key);
+    QCOMPARE(f.state.InputText, QString(18, QLatin1Char('1')));
+    QCOMPARE(f.platform.messages.size(), 0);
 }
 
 void TestForm5::infoWindowLeavesTheGameAlone()
