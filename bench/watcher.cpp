@@ -23,6 +23,7 @@
 #include <X11/extensions/Xdamage.h>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/select.h>
@@ -225,6 +226,10 @@ int main(int argc, char *argv[])
     }
     if (pid == 0) {
         close(ConnectionNumber(display));
+        // The program's own messages would mix with the report.
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        dup2(null, STDERR_FILENO);
         execvp(argv[first], argv + first);
         perror("startup-watcher: exec");
         _exit(127);
