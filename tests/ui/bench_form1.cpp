@@ -5,6 +5,8 @@
 #include "fakeplatform.h"
 #include "memory/memorygame.h"
 #include "ui/form1.h"
+#include "ui/form5.h"
+#include "ui/label.h"
 
 #include <QTest>
 
@@ -67,6 +69,25 @@ private Q_SLOTS:
             values = dealCards([&] { return generator.next(); });
         }
         QCOMPARE(std::count(values.begin() + 1, values.end(), 9), 2);
+    }
+
+    // From "OK" of the tenth right answer to the first reward's memory window painted: the window is
+    // created then, so every round needs a main window that has not rewarded yet.
+    void firstReward()
+    {
+        QBENCHMARK {
+            Modul1 state;
+            FakePlatform platform;
+            Form1 form(state, platform);
+            form.Form_Load();
+            form.show();
+            state.SolvedCount = 9;
+            form.Bezeichnung4->setText(QStringLiteral("9"));
+            state.InputText = state.SolutionText;
+            form.Befehl11_Click();
+            QVERIFY(QTest::qWaitForWindowExposed(form.memoryWindow()));
+            form.memoryWindow()->grab();
+        }
     }
 
 private:
