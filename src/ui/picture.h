@@ -12,7 +12,6 @@ public:
     explicit Picture(QWidget *parent = nullptr);
 
     void setPicture(const QPixmap &pixmap);
-    QPixmap picture() const { return m_pixmap; }
     void setBackColor(const QColor &color);
 
 protected:

@@ -13,7 +13,6 @@ public:
     explicit Shape(QWidget *parent = nullptr);
 
     void setFill(const QColor &color) { m_fill = color; }
-    QColor fill() const { return m_fill; }
     void setOutlineWidth(int width) { m_outlineWidth = width; }
 
 protected:
